@@ -19,7 +19,9 @@ bool HasDriveLetter(const char* p) { return p[0] != '\0' && p[1] == ':'; }
 
 // The program's own rule, for paths it handles soundly.
 bool DeriveFromArgument(const char* argument, const char* currentDirectory, char* out) {
-  char folder[kPathCapacity];
+  // The argument still holds the file name: work in a larger buffer and
+  // require only the folder to fit.
+  char folder[4 * kPathCapacity];
   if (!str::Copy(folder, sizeof folder, argument)) return false;
   // Cut at the last backslash found above position 0.
   long cut = str::LastIndexOf(folder, '\\');
