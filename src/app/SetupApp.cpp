@@ -12,6 +12,7 @@
 #include "launcher/NoChipDialog.h"
 #include "platform/Handles.h"
 #include "platform/Str.h"
+#include "platform/System.h"
 
 namespace {
 
@@ -109,8 +110,7 @@ void SetupApp::DeriveSourceFolderOfProgram() {
   char shortFolder[kPathCapacity];
   context_.sourceFolder[0] = '\0';
   if (!FolderOfFile(programFile, longFolder, sizeof longFolder)) return;
-  length = GetShortPathNameA(longFolder, shortFolder, sizeof shortFolder);
-  if (length == 0 || length >= sizeof shortFolder) return;
+  if (!platform::GetShortPath(longFolder, shortFolder, sizeof shortFolder)) return;
   if (!str::EnsureTrailingBackslash(shortFolder, sizeof shortFolder)) return;
   str::Copy(context_.sourceFolder, sizeof context_.sourceFolder, shortFolder);
 }

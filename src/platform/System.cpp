@@ -34,4 +34,41 @@ bool FileCanBeOpenedForReading(const char* path) {
   return file.IsValid();
 }
 
+namespace {
+
+typedef DWORD(WINAPI* GetShortPathNameWFunction)(const wchar_t*, wchar_t*, DWORD);
+
+bool GetShortPathOfLongPath(const char* path, char* out, size_t capacity) {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  GetShortPathNameWFunction getShortPathNameW =
+      kernel != nullptr ? reinterpret_cast<GetShortPathNameWFunction>(GetProcAddress(kernel, "GetShortPathNameW"))
+                        : nullptr;
+  if (getShortPathNameW == nullptr) return false;
+  const int kWideCapacity = 1100;
+  static wchar_t longPath[kWideCapacity];
+  static wchar_t shortPath[kWideCapacity];
+  const wchar_t kLongPrefix[] = L"\\\\?\\";
+  for (int i = 0; i < 4; ++i) longPath[i] = kLongPrefix[i];
+  if (MultiByteToWideChar(CP_ACP, 0, path, -1, longPath + 4, kWideCapacity - 4) == 0) return false;
+  DWORD length = getShortPathNameW(longPath, shortPath, kWideCapacity);
+  if (length == 0 || length >= static_cast<DWORD>(kWideCapacity)) return false;
+  const wchar_t* result = shortPath;
+  if (result[0] == L'\\' && result[1] == L'\\' && result[2] == L'?' && result[3] == L'\\') result += 4;
+  int written = WideCharToMultiByte(CP_ACP, 0, result, -1, out, static_cast<int>(capacity), nullptr, nullptr);
+  return written > 0;
+}
+
+}  // namespace
+
+bool GetShortPath(const char* path, char* out, size_t capacity) {
+  if (capacity == 0) return false;
+  out[0] = '\0';
+  DWORD length = GetShortPathNameA(path, out, static_cast<DWORD>(capacity));
+  if (length != 0 && length < capacity) return true;
+  out[0] = '\0';
+  if (length == 0 && GetShortPathOfLongPath(path, out, capacity)) return true;
+  out[0] = '\0';
+  return false;
+}
+
 }  // namespace platform

@@ -18,4 +18,10 @@ bool FolderExists(const char* path);
 // A file is present when it can be opened for reading.
 bool FileCanBeOpenedForReading(const char* path);
 
+// The short (8.3) form of a path into out[capacity]; false (out empty) when
+// the platform cannot give one or it does not fit. Paths longer than 260
+// characters, which the ANSI call refuses, are tried through the wide call on
+// systems that have a working one (Windows NT).
+bool GetShortPath(const char* path, char* out, size_t capacity);
+
 }  // namespace platform
