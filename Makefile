@@ -20,7 +20,7 @@ deps:
 
 demo: deps
 	$(MAKE) build
-	scripts/demo.sh
+	python3 scripts/demo.py
 
 test: deps
 	$(MAKE) build
@@ -28,7 +28,7 @@ test: deps
 
 screenshots: deps
 	$(MAKE) build
-	scripts/screenshots.sh
+	python3 scripts/screenshots.py
 
 artwork:
 	scripts/make-artwork.sh

@@ -114,10 +114,10 @@ class Registry:
 class Scenario:
     """One machine: a prefix, a disc on D:, and the program run on it."""
 
-    def __init__(self, name, build, version="win98", lang="en_US.UTF-8", display=None):
+    def __init__(self, name, build, version="win98", lang="en_US.UTF-8", display=None, folder=None):
         self.name = name
         self.build = Path(build).resolve()
-        self.dir = self.build / "e2e" / "work" / name
+        self.dir = Path(folder).resolve() if folder else self.build / "e2e" / "work" / name
         shutil.rmtree(self.dir, ignore_errors=True)
         self.dir.mkdir(parents=True)
         self.prefix = self.dir / "prefix"
@@ -132,7 +132,12 @@ class Scenario:
         if display is None:
             self.add_reg("user", r"Software\Wine\Drivers", {"Graphics": "null"})
         else:
+            # A Wine desktop of the screen's size draws the windows' frames and
+            # captions itself, as Windows does; a bare X server has no window
+            # manager to do it.
             self.extra_env["DISPLAY"] = display
+            self.add_reg("user", r"Software\Wine\Explorer", {"Desktop": "Default"})
+            self.add_reg("user", r"Software\Wine\Explorer\Desktops", {"Default": "1024x768"})
 
     # ---- machine state -------------------------------------------------
     def drive(self, letter, folder):
@@ -167,6 +172,16 @@ class Scenario:
 
     def setup_exe(self):
         return self.disc_file("Setup.exe", source=self.build / "Setup.exe")
+
+    def pci_capture(self, text_file):
+        """A configuration capture from a text file: "0000:BB:DD.F VENDOR DEVICE" lines."""
+        rows = []
+        for line in Path(text_file).read_text().splitlines():
+            if line.strip() and not line.startswith("#"):
+                name, vendor, device = line.split()
+                data = (int(vendor, 16).to_bytes(2, "little") + int(device, 16).to_bytes(2, "little")).ljust(64, b"\0")
+                rows.append((name, data))
+        return self.pci(rows)
 
     def pci(self, functions, root=None):
         """A captured configuration space: (bus, device, function, vendor, device id)
