@@ -29,7 +29,7 @@ def display_usable():
 
 def main():
     interactive = display_usable()
-    screen = None if interactive else VirtualDisplay(97)
+    screen = None if interactive else VirtualDisplay()
     machine = Scenario("demo", BUILD, version="win98", folder=DEMO,
                        display=os.environ["DISPLAY"] if interactive else screen.name)
     try:

@@ -32,7 +32,7 @@ def main():
     OUT.mkdir(parents=True, exist_ok=True)
     failures = 0
     for name, title, lang, capture, ini in SHOTS:
-        screen = VirtualDisplay(96)
+        screen = VirtualDisplay()
         machine = Scenario("shot-" + name, BUILD, version="win98", lang=lang, display=screen.name)
         try:
             machine.setup_exe()

@@ -285,18 +285,20 @@ class Scenario:
 
 class VirtualDisplay:
     """An Xvfb server of its own for a scenario that looks at pixels. Xvfb
-    writes its display number to a pipe once it accepts clients."""
+    picks a free display number and writes it to a pipe once it accepts
+    clients."""
 
-    def __init__(self, number):
-        self.name = f":{number}"
+    def __init__(self):
         read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(["Xvfb", self.name, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+        self.process = subprocess.Popen(["Xvfb", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
                                          "-displayfd", str(write_end)], pass_fds=(write_end,),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as ready:
-            if not ready.readline().strip():
-                raise AssertionError(f"Xvfb {self.name} did not start")
+            number = ready.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        self.name = f":{number}"
 
     def close(self):
         self.process.terminate()

@@ -6,17 +6,17 @@ from harness import Scenario, VirtualDisplay
 SCENARIOS = {}
 
 
-def scenario(version="win98", lang="en_US.UTF-8", display=None):
-    """Registers a scenario function taking a ready Scenario. With display set
-    (an Xvfb number) the program runs on a real X display instead of Wine's
-    null driver, so that its pixels can be looked at."""
+def scenario(version="win98", lang="en_US.UTF-8", display=False):
+    """Registers a scenario function taking a ready Scenario. With display
+    the program runs on an X display of its own (Xvfb) instead of Wine's null
+    driver, so that its pixels can be looked at."""
 
     def register(function):
         name = function.__name__
 
         @functools.wraps(function)
         def run(build, keep=False):
-            screen = VirtualDisplay(display) if display is not None else None
+            screen = VirtualDisplay() if display else None
             machine = Scenario(name, build, version=version, lang=lang,
                                display=screen.name if screen else None)
             try:

@@ -145,6 +145,8 @@ def launcher_exit_button_and_about_box(m):
     about = m.dump(ABOUT)
     texts = [c["text"] for c in about["controls"]]
     assert "Setup Version 1.0" in texts, texts
+    SS_ICON, SS_TYPEMASK = 0x3, 0x1F
+    assert any(c["style"] & SS_TYPEMASK == SS_ICON for c in about["controls"]), "no program icon in the About box"
     assert controls(about)[IDOK]["text"] == "OK"
     m.click(ABOUT, IDOK)
     m.ui("gone", ABOUT, 10000)
@@ -363,6 +365,23 @@ def overlong_command_line(m):
     expect_no_window_and_exit(m)
 
 
+@scenario(version="winxp")
+def overlong_command_line_reaches_the_launcher(m):
+    plain_disc(m, "[InstallOption]\r\nNotCheckHardware=1\r\nVenderID=1B7D\r\nDeviceID=0342\r\n")
+    m.start("/" + "Q" * 5000)
+    expect_launcher(m)
+    end_with_escape(m)
+
+
+@scenario(version="win95")
+def no_setup_ini_uses_the_defaults(m):
+    m.setup_exe()
+    m.pci(CHIP_MACHINE)
+    m.start()
+    expect_launcher(m)
+    end_with_escape(m)
+
+
 @scenario(version="win2k")
 def program_in_a_deep_folder(m):
     # The disc copied into a folder whose path is longer than 260 characters.
@@ -395,7 +414,7 @@ def _picture_shown(m):
     return "129" if chip < other else "133", chip, other
 
 
-@scenario(version="win98", display=91)
+@scenario(version="win98", display=True)
 def picture_for_the_makers_chip(m):
     plain_disc(m)
     m.pci(CHIP_MACHINE)
@@ -406,7 +425,7 @@ def picture_for_the_makers_chip(m):
     end_with_escape(m)
 
 
-@scenario(version="win98", display=92)
+@scenario(version="win98", display=True)
 def picture_for_an_ac97_controller(m):
     plain_disc(m, CODEC_INI)
     m.pci(ICH4_AC97_MACHINE)
