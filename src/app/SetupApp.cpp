@@ -21,15 +21,6 @@ SetupApp theApp;
 const char kSetupIniName[] = "setup.ini";
 const char kOptionSection[] = "InstallOption";
 
-OsClass ClassifyRunningWindows() {
-  OSVERSIONINFOA version;
-  ZeroMemory(&version, sizeof version);
-  version.dwOSVersionInfoSize = sizeof version;  // 148 bytes
-  GetVersionExA(&version);
-  return ClassifyWindows(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion,
-                         version.dwBuildNumber);
-}
-
 // The helper-driver conversation of one NT detection, in start-up's order.
 // The service control manager is opened with full access; when it cannot be
 // opened the service steps fail quietly and only a helper driver that is
@@ -63,6 +54,15 @@ void CopyHelperAnswerToSignature() {
 }  // namespace
 
 SetupApp& TheSetupApp() { return theApp; }
+
+OsClass ClassifyRunningWindows() {
+  OSVERSIONINFOA version;
+  ZeroMemory(&version, sizeof version);
+  version.dwOSVersionInfoSize = sizeof version;  // 148 bytes
+  GetVersionExA(&version);
+  return ClassifyWindows(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion,
+                         version.dwBuildNumber);
+}
 
 bool SetupApp::InitInstance() {
   context_.commandLine = CommandLine();

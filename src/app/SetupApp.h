@@ -26,5 +26,8 @@ class SetupApp : public framework::App {
   InstallContext context_;
 };
 
+// The version query of the running system, classified.
+OsClass ClassifyRunningWindows();
+
 // The running application (start-up's InstallContext is reached through it).
 SetupApp& TheSetupApp();

@@ -60,6 +60,7 @@ bool LauncherDialog::OnInitDialog() {
   AddAboutEntryToSystemMenu();
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  RunStartModes();
   return true;
 }
 
@@ -132,9 +133,3 @@ bool LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM, INT_PTR& result) {
   result = reinterpret_cast<INT_PTR>(icon);
   return true;
 }
-
-void LauncherDialog::OnInstallDriverAndApplications() {}
-
-void LauncherDialog::OnInstallDeviceDriver() {}
-
-void LauncherDialog::OnInstallApplications() {}

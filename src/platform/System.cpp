@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/Handles.h"
+#include "platform/Str.h"
 
 namespace platform {
 
@@ -34,15 +35,26 @@ bool FileCanBeOpenedForReading(const char* path) {
   return file.IsValid();
 }
 
+bool StartProgramShown(const char* programPath, const char* arguments) {
+  char commandLine[2 * 260] = "\"";
+  if (!str::Append(commandLine, sizeof commandLine, programPath) ||
+      !str::Append(commandLine, sizeof commandLine, "\"") ||
+      !str::Append(commandLine, sizeof commandLine, arguments)) {
+    return false;
+  }
+  return WinExec(commandLine, SW_SHOW) > 31;
+}
+
 namespace {
 
 typedef DWORD(WINAPI* GetShortPathNameWFunction)(const wchar_t*, wchar_t*, DWORD);
 
 bool GetShortPathOfLongPath(const char* path, char* out, size_t capacity) {
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  FARPROC found = kernel != nullptr ? GetProcAddress(kernel, "GetShortPathNameW") : nullptr;
+  // Through the generic function type, which any function pointer converts to.
   GetShortPathNameWFunction getShortPathNameW =
-      kernel != nullptr ? reinterpret_cast<GetShortPathNameWFunction>(GetProcAddress(kernel, "GetShortPathNameW"))
-                        : nullptr;
+      reinterpret_cast<GetShortPathNameWFunction>(reinterpret_cast<void (*)()>(found));
   if (getShortPathNameW == nullptr) return false;
   const int kWideCapacity = 1100;
   static wchar_t longPath[kWideCapacity];

@@ -24,4 +24,10 @@ bool FileCanBeOpenedForReading(const char* path);
 // systems that have a working one (Windows NT).
 bool GetShortPath(const char* path, char* out, size_t capacity);
 
+// Starts a program by command line with its window shown, without waiting.
+// The program path is quoted, so that a folder with a blank in its name
+// ("C:\Drivers and Tools\") starts exactly that program; the arguments follow
+// as given. False when the command line does not fit or the start failed.
+bool StartProgramShown(const char* programPath, const char* arguments);
+
 }  // namespace platform
