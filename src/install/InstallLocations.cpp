@@ -3,6 +3,8 @@
 
 #include "platform/Str.h"
 
+const char kUnreadableLocation[] = "\x01";
+
 InstallLocationsUpdate PlanInstallLocations(const char* const values[kInstallLocationLetters], const char* folder) {
   InstallLocationsUpdate plan = {false, 0, false, ""};
   char order[kInstallLocationLetters + 1] = "";

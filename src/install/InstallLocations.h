@@ -7,6 +7,10 @@
 
 const int kInstallLocationLetters = 26;
 
+// Stands for a value that exists but holds no usable text (another type, or
+// longer than a path): its letter is in use and is never overwritten.
+extern const char kUnreadableLocation[];
+
 // What to write, decided from the 26 current values (null or empty when a
 // letter is unused) and the folder to add.
 struct InstallLocationsUpdate {

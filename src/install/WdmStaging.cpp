@@ -325,16 +325,15 @@ void AddStagingFolderToInstallLocations() {
     char name[2] = {static_cast<char>('a' + i), '\0'};
     DWORD type = 0;
     DWORD size = kPathCapacity - 1;
-    values[i][0] = '\0';
-    // Only text values count as listed folders; anything else reads as unused.
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(values[i]), &size) ==
-            ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+    LONG status = RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(values[i]), &size);
+    if (status == ERROR_FILE_NOT_FOUND) {
+      current[i] = nullptr;
+    } else if (status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
       values[i][size < kPathCapacity ? size : kPathCapacity - 1] = '\0';
+      current[i] = values[i];
     } else {
-      values[i][0] = '\0';
+      current[i] = kUnreadableLocation;  // another type, or too long: not ours to replace
     }
-    current[i] = values[i];
   }
   InstallLocationsUpdate plan = PlanInstallLocations(current, location);
   if (plan.writeFolder) {
