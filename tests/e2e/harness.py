@@ -126,7 +126,9 @@ class Scenario:
         self.disc.mkdir()
         self.drive("d", self.disc)
         self.display = display
-        self.extra_env = {"LANG": lang, "LC_ALL": lang}
+        self.records_dir = self.dir / "records"
+        self.records_dir.mkdir()
+        self.extra_env = {"LANG": lang, "LC_ALL": lang, "TQTEST_RECORD_DIR": self.unix_to_wine(self.records_dir)}
         self.process = None
         self.add_reg("user", r"Software\Wine\AppDefaults\Setup.exe", {"Version": version})
         if display is None:
@@ -147,8 +149,9 @@ class Scenario:
         link.symlink_to(folder)
 
     def add_reg(self, hive, key, values):
-        """Adds a key with values to user.reg (HKCU) or system.reg (HKLM)
-        before Wine starts in the prefix. Ints are stored as dwords."""
+        """Adds a key with values to user.reg (HKCU), system.reg (HKLM) or
+        userdef.reg (HKU\\.DEFAULT) before Wine starts in the prefix. Ints are
+        stored as dwords."""
         lines = [f"\n[{reg_escape(key)}] 1700000000"]
         for name, value in values.items():
             if isinstance(value, int):
@@ -212,6 +215,71 @@ class Scenario:
         if answer_bytes is not None:
             values["AnswerBytes"] = answer_bytes
         self.add_reg("system", r"Software\TqTest\Helper", values)
+
+    def recorder(self, relative):
+        """Puts the recording stand-in on the disc under the given name."""
+        return self.disc_file(relative, source=self.build / "standins" / "recorder.exe")
+
+    # ---- paths ---------------------------------------------------------
+    @staticmethod
+    def unix_to_wine(path):
+        return "Z:" + str(path).replace("/", "\\")
+
+    def host_path(self, windows_path):
+        """The Linux path of a C: path in the prefix, matching names without
+        regard to case as Windows does."""
+        drive, _, rest = windows_path.partition(":\\")
+        assert drive.upper() == "C", windows_path
+        current = self.prefix / "drive_c"
+        for part in [p for p in rest.split("\\") if p]:
+            match = None
+            if current.is_dir():
+                match = next((c for c in current.iterdir() if c.name.lower() == part.lower()), None)
+            current = match if match is not None else current / part
+        return current
+
+    def exists(self, windows_path):
+        return self.host_path(windows_path).exists()
+
+    def read_bytes(self, windows_path):
+        return self.host_path(windows_path).read_bytes()
+
+    def ini(self, windows_path):
+        """An INI file as {section (lower case): {key (lower case): value}}."""
+        sections, current = {}, None
+        text = self.read_bytes(windows_path).decode("latin-1")
+        for line in text.splitlines():
+            line = line.strip()
+            if line.startswith("[") and "]" in line:
+                current = sections.setdefault(line[1:line.index("]")].lower(), {})
+            elif current is not None and "=" in line:
+                key, _, value = line.partition("=")
+                current[key.strip().lower()] = value.strip()
+        return sections
+
+    def shortpath(self, windows_path):
+        return self.ui("shortpath", windows_path).stdout.decode("utf-8").strip()
+
+    def reg_add_live(self, key, name, value, kind="REG_SZ"):
+        """Writes a registry value while the prefix runs (reg.exe)."""
+        subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(value), "/f"],
+                       env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+
+    def records(self, program):
+        """What a recording stand-in wrote, one dict per start."""
+        path = self.records_dir / f"{program}.jsonl"
+        if not path.exists():
+            return []
+        return [json.loads(line) for line in path.read_text(encoding="latin-1").splitlines() if line.strip()]
+
+    def wait_record(self, program, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = self.records(program)
+            if found:
+                return found
+            time.sleep(0.1)
+        return []
 
     # ---- running -------------------------------------------------------
     def env(self):

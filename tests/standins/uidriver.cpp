@@ -8,6 +8,10 @@
 //   uidriver key TITLE VK           post a key press to the window
 //   uidriver syscommand TITLE CMD   post WM_SYSCOMMAND CMD
 //   uidriver dump TITLE             print the window and its controls as JSON
+//   uidriver shortpath PATH         print the short form of PATH
+//
+// TITLE may be "TITLE||TEXT": the window titled TITLE that has a control
+// showing TEXT (message boxes share the launcher's title "Setup").
 //
 // A TITLE written "x:" followed by hexadecimal UTF-8 bytes is decoded first:
 // command-line text outside ASCII does not survive every host locale.
@@ -50,9 +54,43 @@ std::string WindowText(HWND hwnd) {
   return Utf8(text);
 }
 
-HWND FindVisible(const wchar_t* title) {
-  HWND hwnd = FindWindowW(nullptr, title);
-  return (hwnd != nullptr && IsWindowVisible(hwnd)) ? hwnd : nullptr;
+struct Search {
+  std::wstring title;
+  std::wstring childText;
+  HWND found;
+};
+
+BOOL CALLBACK HasChildText(HWND child, LPARAM param) {
+  Search* search = reinterpret_cast<Search*>(param);
+  wchar_t text[1024] = L"";
+  GetWindowTextW(child, text, 1024);
+  if (search->childText == text) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM param) {
+  Search* search = reinterpret_cast<Search*>(param);
+  wchar_t text[1024] = L"";
+  GetWindowTextW(hwnd, text, 1024);
+  if (search->title != text || !IsWindowVisible(hwnd)) return TRUE;
+  if (!search->childText.empty()) {
+    Search inner = {L"", search->childText, nullptr};
+    EnumChildWindows(hwnd, HasChildText, reinterpret_cast<LPARAM>(&inner));
+    if (inner.found == nullptr) return TRUE;
+  }
+  search->found = hwnd;
+  return FALSE;
+}
+
+HWND FindVisible(const wchar_t* selector) {
+  std::wstring text = selector;
+  size_t split = text.find(L"||");
+  Search search = {text.substr(0, split), split == std::wstring::npos ? L"" : text.substr(split + 2), nullptr};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND WaitFor(const wchar_t* title, DWORD ms) {
@@ -148,10 +186,17 @@ int wmain(int argc, wchar_t** argv) {
     printf("%p\n", static_cast<void*>(hwnd));
     return 0;
   }
+  if (command == L"shortpath") {
+    wchar_t shortPath[1024];
+    DWORD n = GetShortPathNameW(title, shortPath, 1024);
+    if (n == 0 || n >= 1024) return 1;
+    printf("%s\n", Utf8(shortPath).c_str());
+    return 0;
+  }
   if (command == L"gone") {
     DWORD ms = argc > 3 ? _wtoi(argv[3]) : 10000;
     DWORD start = GetTickCount();
-    while (FindWindowW(nullptr, title) != nullptr) {
+    while (FindVisible(title) != nullptr) {
       if (GetTickCount() - start > ms) return 1;
       Sleep(50);
     }
