@@ -74,6 +74,9 @@ class LauncherDialog : public framework::Dialog {
   void EndDriverCommand(bool nt4Ending);
   void ShowRestartPromptAndClose();
 
+  // The applications command's steps.
+  void RunEarlierSuiteUninstaller();
+
  public:
   // Installation steps the commands call.
   void StageWdmDriver(int queueDriverSetup, int patchJackConfig);

@@ -265,6 +265,16 @@ class Scenario:
         subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(value), "/f"],
                        env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
 
+    def open_window(self, title):
+        """Starts a stand-in application window with that title and waits for it."""
+        subprocess.Popen(["wine", str(self.build / "standins" / "appwindow.exe"), title], env=self.env(),
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+        assert self.wait_window(title), f"the stand-in window {title!r} did not open"
+
+    def closed_windows(self):
+        """(title, tick) of every stand-in window that received WM_CLOSE, in order."""
+        return [(r["closed"], r["tick"]) for r in self.records("windows")]
+
     def records(self, program):
         """What a recording stand-in wrote, one dict per start."""
         path = self.records_dir / f"{program}.jsonl"

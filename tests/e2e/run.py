@@ -7,7 +7,8 @@ import argparse
 import sys
 import traceback
 
-import scenarios_driver  # noqa: F401  (each module registers its scenarios)
+import scenarios_apps  # noqa: F401  (each module registers its scenarios)
+import scenarios_driver  # noqa: F401
 import scenarios_startup  # noqa: F401
 from registry import SCENARIOS
 
