@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "install/DriverRules.h"
-#include "install/InstallLocations.h"
+#include "install/StagingSteps.h"
 #include "launcher/StateFile.h"
 #include "platform/Files.h"
 #include "platform/Handles.h"
@@ -16,8 +16,6 @@ const char kWdmStagingFolder[] = "C:\\Program Files\\Trequa\\WIN_ME\\";
 namespace {
 
 const char kStagingFolderNoBackslash[] = "C:\\Program Files\\Trequa\\WIN_ME";
-const char kDosFolder[] = "C:\\Program Files\\Trequa\\DOS\\";
-const char kDosAppFolder[] = "C:\\Program Files\\Trequa\\DOS\\DOSAPP\\";
 const size_t kNameCapacity = 25;  // INF and catalog names: at most 24 characters
 const char kQuotedDiskDescription[] = "\"Trequa WDM Audio Driver Disk\",,,";
 const char kDiskDescriptionVariable[] = "%DiskDescription%,,,";
@@ -97,40 +95,6 @@ void FindSourcePath(Run& run) {
   }
 }
 
-struct CopyAllContext {
-  const char* fromFolder;
-  const char* toFolder;
-};
-
-void CopyOneWithReset(const char* name, void* context) {
-  CopyAllContext* c = static_cast<CopyAllContext*>(context);
-  char source[kPathCapacity];
-  char target[kPathCapacity];
-  if (platform::JoinPath(source, c->fromFolder, name) && platform::JoinPath(target, c->toFolder, name)) {
-    platform::CopyOver(source, target, /*resetAfter=*/true);
-  }
-}
-
-void CopyFolderFiles(const char* fromFolder, const char* toFolder) {
-  char pattern[kPathCapacity];
-  if (!platform::JoinPath(pattern, fromFolder, "*.*")) return;
-  CopyAllContext context = {fromFolder, toFolder};
-  platform::ForEachFile(pattern, CopyOneWithReset, &context);
-}
-
-void CopyDosFiles(const Run& run) {
-  platform::CreateFolder("C:\\Program Files\\");
-  platform::CreateFolder("C:\\Program Files\\Trequa\\");
-  platform::CreateFolder(kDosFolder);
-  platform::CreateFolder(kDosAppFolder);
-  char dosSource[kPathCapacity];
-  char dosAppSource[kPathCapacity];
-  if (platform::JoinPath(dosSource, run.input->sourceFolder, "Dosdrv\\")) CopyFolderFiles(dosSource, kDosFolder);
-  if (platform::JoinPath(dosAppSource, run.input->sourceFolder, "Dosdrv\\DOSAPP\\")) {
-    CopyFolderFiles(dosAppSource, kDosAppFolder);
-  }
-}
-
 void ChooseDriverSourceFolder(Run& run) {
   DiscFolderCandidate candidates[kMaxWdmFolderCandidates];
   int count = WdmDriverFolderCandidates(run.input->os, candidates);
@@ -189,29 +153,6 @@ void StageDriverFile(const char* name, void* context) {
     char target[kPathCapacity];
     if (platform::JoinPath(target, run.folders.windows, name)) platform::CopyOver(source, target, true);
   }
-}
-
-void CopyFromSourceFolder(const Run& run, const char* name, const char* targetFolder) {
-  char source[kPathCapacity];
-  char target[kPathCapacity];
-  if (platform::JoinPath(source, run.input->sourceFolder, name) && platform::JoinPath(target, targetFolder, name)) {
-    platform::CopyOver(source, target, false);
-  }
-}
-
-// The setup programs and a "Setup.ini" that opens the staged launcher in
-// resume mode with the WDM driver.
-void StageSetupPrograms(const Run& run) {
-  const char* const kPrograms[] = {"Setup.exe", "WinMeDrv.dat", "Win2kDrv.dat", "ZQHWINFO.sys", "Setup.ini"};
-  for (const char* name : kPrograms) CopyFromSourceFolder(run, name, kWdmStagingFolder);
-  char stagedIni[kPathCapacity];
-  if (platform::JoinPath(stagedIni, kWdmStagingFolder, "Setup.ini")) {
-    WritePrivateProfileStringA("InstallOption", "WebSetup", "2", stagedIni);
-    WritePrivateProfileStringA("InstallOption", "FullPackage", "0", stagedIni);
-    WritePrivateProfileStringA("InstallOption", "DriverOnly", "1", stagedIni);
-    WritePrivateProfileStringA("InstallOption", "InstallWDMDriver", "1", stagedIni);
-  }
-  CopyFromSourceFolder(run, "TQAUDIO.INI", run.folders.windows);
 }
 
 bool DiskEntry(const char* description, char* out, size_t capacity) {
@@ -309,44 +250,6 @@ void StageWin98SeExtras(const Run& run) {
   PrecopySystemFiles(run);
 }
 
-void AddStagingFolderToInstallLocations() {
-  char location[kPathCapacity];
-  if (!platform::GetShortPath(kStagingFolderNoBackslash, location, sizeof location) ||
-      !str::EnsureTrailingBackslash(location, sizeof location)) {
-    return;
-  }
-  platform::RegKey key;
-  if (RegOpenKeyExA(HKEY_USERS, ".DEFAULT\\InstallLocationsMRU", 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS) {
-    return;
-  }
-  static char values[kInstallLocationLetters][kPathCapacity];
-  const char* current[kInstallLocationLetters];
-  for (int i = 0; i < kInstallLocationLetters; ++i) {
-    char name[2] = {static_cast<char>('a' + i), '\0'};
-    DWORD type = 0;
-    DWORD size = kPathCapacity - 1;
-    LONG status = RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(values[i]), &size);
-    if (status == ERROR_FILE_NOT_FOUND) {
-      current[i] = nullptr;
-    } else if (status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
-      values[i][size < kPathCapacity ? size : kPathCapacity - 1] = '\0';
-      current[i] = values[i];
-    } else {
-      current[i] = kUnreadableLocation;  // another type, or too long: not ours to replace
-    }
-  }
-  InstallLocationsUpdate plan = PlanInstallLocations(current, location);
-  if (plan.writeFolder) {
-    char name[2] = {plan.letter, '\0'};
-    RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(location),
-                   static_cast<DWORD>(str::Length(location) + 1));
-  }
-  if (plan.writeMruList) {
-    RegSetValueExA(key.Get(), "MRUList", 0, REG_SZ, reinterpret_cast<const BYTE*>(plan.mruList),
-                   static_cast<DWORD>(str::Length(plan.mruList) + 1));
-  }
-}
-
 void WriteStateFile(const Run& run, int queueDriverSetup) {
   if (run.input->webSetup == 2) return;
   if (!queueDriverSetup) {
@@ -384,7 +287,7 @@ void RunWdmStaging(const WdmStagingInput& input, int queueDriverSetup, int patch
   platform::CreateFolder(run.folders.other);
   platform::CreateFolder(run.folders.catalog);
   FindSourcePath(run);
-  CopyDosFiles(run);
+  CopyDosFiles(input.sourceFolder);
   platform::CreateFolder(kWdmStagingFolder);
   ChooseDriverSourceFolder(run);
 
@@ -399,10 +302,11 @@ void RunWdmStaging(const WdmStagingInput& input, int queueDriverSetup, int patch
       platform::JoinPath(catalogTarget, run.folders.catalog, run.catFileName)) {
     platform::CopyOver(catalogSource, catalogTarget, false);
   }
-  StageSetupPrograms(run);
+  StageLauncherSet(input.sourceFolder, kWdmStagingFolder, "1");
+  CopyTqaudioIni(input.sourceFolder, run.folders.windows);
   RedirectSourceDisks(run);
   if (input.os.isWin98SE) StageWin98SeExtras(run);
   run.stagedInfCopies.Clear();
-  AddStagingFolderToInstallLocations();
+  AddToInstallLocations(kStagingFolderNoBackslash);
   WriteStateFile(run, queueDriverSetup);
 }
