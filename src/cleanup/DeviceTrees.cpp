@@ -1,8 +1,14 @@
-// Removal of the registry device trees of earlier drivers (Windows 9x).
-//
-// Not yet built: the driver command's VxD branch calls these in their place.
+// The launcher's two removal steps of earlier drivers' registry traces, on
+// the machine's registry (see DriverTrees.h for the walk).
+#include "cleanup/DriverTrees.h"
 #include "launcher/LauncherDialog.h"
 
-int LauncherDialog::RemoveChipDriverTrees() { return 0; }
+int LauncherDialog::RemoveChipDriverTrees() {
+  Win32RegistryAccess registry;
+  return RemoveDriverTrees(registry, ChipDriverVariant());
+}
 
-int LauncherDialog::RemoveAc97DriverTrees(uint16_t, uint16_t) { return 0; }
+int LauncherDialog::RemoveAc97DriverTrees(uint16_t vendorId, uint16_t deviceId) {
+  Win32RegistryAccess registry;
+  return RemoveDriverTrees(registry, Ac97DriverVariant(vendorId, deviceId));
+}
