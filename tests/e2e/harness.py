@@ -105,7 +105,10 @@ class Registry:
         return raw
 
     def has_key(self, key):
-        return key.lower() in self.keys
+        """A key exists when it is written out or a key below it is (Wine
+        writes a key without values only when it has no subkeys)."""
+        key = key.lower()
+        return key in self.keys or any(k.startswith(key + "\\") for k in self.keys)
 
     def value(self, key, name, default=None):
         return self.keys.get(key.lower(), {}).get(name.lower(), default)
@@ -160,6 +163,22 @@ class Scenario:
                 lines.append(f'"{reg_escape(name)}"="{reg_escape(value)}"')
         with open(self.prefix / f"{hive}.reg", "a", encoding="utf-8") as f:
             f.write("\n".join(lines) + "\n")
+
+    def add_reg_file(self, hive, fixture):
+        """Appends a fixture in Wine's registry text form to a hive file."""
+        with open(self.prefix / f"{hive}.reg", "a", encoding="utf-8") as f:
+            f.write("\n" + Path(fixture).read_text(encoding="utf-8") + "\n")
+
+    def copy_into(self, fixture_folder, windows_folder):
+        """Copies a fixture folder over a C: folder of the prefix, merging
+        folder names without regard to case as Windows does."""
+        root = Path(fixture_folder)
+        for source in sorted(root.rglob("*")):
+            if source.is_file() and source.name != "README":
+                relative = "\\".join(source.relative_to(root).parts)
+                target = self.host_path(f"{windows_folder}\\{relative}")
+                target.parent.mkdir(parents=True, exist_ok=True)
+                shutil.copy(source, target)
 
     def setup_ini(self, text, name="setup.ini"):
         (self.disc / name).write_bytes(text.encode("latin-1") if isinstance(text, str) else text)
@@ -270,6 +289,15 @@ class Scenario:
         subprocess.Popen(["wine", str(self.build / "standins" / "appwindow.exe"), title], env=self.env(),
                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
         assert self.wait_window(title), f"the stand-in window {title!r} did not open"
+
+    def hold_file(self, windows_path, ms):
+        """Keeps a file open (not shared) from another process for a while,
+        as a running program does; returns the process to wait for."""
+        process = subprocess.Popen(["wine", str(self.build / "standins" / "uidriver.exe"), "hold", windows_path,
+                                    str(ms)], env=self.env(), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   stdin=subprocess.DEVNULL)
+        time.sleep(1.5)  # until the file is open
+        return process
 
     def closed_windows(self):
         """(title, tick) of every stand-in window that received WM_CLOSE, in order."""

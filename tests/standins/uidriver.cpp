@@ -9,6 +9,7 @@
 //   uidriver syscommand TITLE CMD   post WM_SYSCOMMAND CMD
 //   uidriver dump TITLE             print the window and its controls as JSON
 //   uidriver shortpath PATH         print the short form of PATH
+//   uidriver hold PATH MS           keep PATH open (not shared) for MS ms
 //
 // TITLE may be "TITLE||TEXT": the window titled TITLE that has a control
 // showing TEXT (message boxes share the launcher's title "Setup").
@@ -191,6 +192,13 @@ int wmain(int argc, wchar_t** argv) {
     DWORD n = GetShortPathNameW(title, shortPath, 1024);
     if (n == 0 || n >= 1024) return 1;
     printf("%s\n", Utf8(shortPath).c_str());
+    return 0;
+  }
+  if (command == L"hold") {
+    HANDLE file = CreateFileW(title, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    Sleep(argc > 3 ? _wtoi(argv[3]) : 5000);
+    CloseHandle(file);
     return 0;
   }
   if (command == L"gone") {
