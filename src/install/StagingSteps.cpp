@@ -6,6 +6,7 @@
 #include "install/InstallLocations.h"
 #include "platform/Files.h"
 #include "platform/Handles.h"
+#include "platform/Registry.h"
 #include "platform/Str.h"
 #include "platform/System.h"
 
@@ -100,11 +101,9 @@ void AddToInstallLocations(const char* folder) {
   InstallLocationsUpdate plan = PlanInstallLocations(current, location);
   if (plan.writeFolder) {
     char name[2] = {plan.letter, '\0'};
-    RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(location),
-                   static_cast<DWORD>(str::Length(location) + 1));
+    platform::SetRegistryText(key.Get(), name, location);
   }
   if (plan.writeMruList) {
-    RegSetValueExA(key.Get(), "MRUList", 0, REG_SZ, reinterpret_cast<const BYTE*>(plan.mruList),
-                   static_cast<DWORD>(str::Length(plan.mruList) + 1));
+    platform::SetRegistryText(key.Get(), "MRUList", plan.mruList);
   }
 }

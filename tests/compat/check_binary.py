@@ -27,6 +27,7 @@ NT_ONLY_CALLS = {
     "OPENPROCESSTOKEN": "shutdown privilege; error 120 on 9x is expected",
     "LOOKUPPRIVILEGEVALUEA": "shutdown privilege, NT only",
     "ADJUSTTOKENPRIVILEGES": "shutdown privilege, NT only",
+    "MOVEFILEEXA": "NT 4.0 driver staging, NT only (Windows 9x uses WININIT.INI)",
 }
 
 OBJDUMP = "i686-w64-mingw32-objdump"
