@@ -447,9 +447,11 @@ def restart_yes_asks_for_a_restart(m):
 @scenario(version="winme")
 def applications_and_driver_switches_together(m):
     wdm_disc(m)
+    m.recorder("Applications/Setup.exe")
     hardware(m)
     m.start("/AP /DRIVER")
     assert m.wait_exit() == 0
+    assert m.records("Setup.exe"), "the applications command did not run"
     assert not m.records("WinMeDrv.dat"), "the driver switch acted after the applications switch"
     assert not m.wait_window(LAUNCHER, 100)
 
