@@ -3,8 +3,11 @@
 // opens (and not at all when no hardware was found).
 #pragma once
 
-// Renames the misspelt volume-control setting of earlier chip drivers.
+// Renames the misspelt volume-control setting of earlier chip drivers in the
+// MEDIA class (on Windows 98, 98 SE, ME, 2000 and XP).
 void ScanMediaClass();
+// The same for the instances under one class key (local machine). Returns 1.
+int MigrateVolumeControlValue(const char* classKeyPath);
 // Windows NT 4.0 only: switches on DMA for ATAPI and SCSI ports. Returns 1.
 int EnableNt4AtapiDma();
 // The CD audio setting, the default audio format, the applications' Run entry

@@ -11,6 +11,7 @@ import scenarios_apps  # noqa: F401  (each module registers its scenarios)
 import scenarios_driver  # noqa: F401
 import scenarios_nt4  # noqa: F401
 import scenarios_startup  # noqa: F401
+import scenarios_touchups  # noqa: F401
 import scenarios_vxd  # noqa: F401
 from registry import SCENARIOS
 
