@@ -46,6 +46,34 @@ void CopyBetween(const char* fromFolder, const char* name, const char* toFolder)
 
 }  // namespace
 
+const char kSetupKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Setup";
+
+SourcePathState ReadSourcePath(char* out, size_t capacity) {
+  out[0] = '\0';
+  platform::RegKey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSetupKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS ||
+      !platform::ReadRegistryText(key.Get(), "SourcePath", out, static_cast<DWORD>(capacity))) {
+    out[0] = '\0';
+    return SourcePathState::kNone;
+  }
+  if (out[0] != '\0' && platform::FolderCanBeMadeCurrent(out) && str::EnsureTrailingBackslash(out, capacity)) {
+    return SourcePathState::kUsable;
+  }
+  out[0] = '\0';
+  return SourcePathState::kFolderMissing;
+}
+
+void ClearSourcePath() {
+  platform::RegKey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSetupKey, 0, KEY_ALL_ACCESS, key.Receive()) == ERROR_SUCCESS) {
+    platform::SetRegistryText(key.Get(), "SourcePath", "");
+  }
+}
+
+void CopyListedFiles(const char* fromFolder, const char* const* names, int count, const char* toFolder) {
+  for (int i = 0; i < count; ++i) CopyBetween(fromFolder, names[i], toFolder);
+}
+
 void CopyDosFiles(const char* sourceFolder) {
   platform::CreateFolder("C:\\Program Files\\");
   platform::CreateFolder("C:\\Program Files\\Trequa\\");

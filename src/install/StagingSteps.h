@@ -3,6 +3,8 @@
 // in the system's list of installation locations.
 #pragma once
 
+#include <stddef.h>
+
 // Creates "C:\Program Files\Trequa\DOS\" and its "DOSAPP\" (with the folders
 // above them) and copies the disc's "Dosdrv\" and "Dosdrv\DOSAPP\" files there.
 void CopyDosFiles(const char* sourceFolder);
@@ -15,6 +17,22 @@ void StageLauncherSet(const char* sourceFolder, const char* stagingFolder, const
 
 // Copies the disc's "TQAUDIO.INI" into the Windows folder.
 void CopyTqaudioIni(const char* sourceFolder, const char* windowsFolder);
+
+// The Windows setup source folder ("SourcePath" of the Setup key), where
+// Windows looks for driver files it asks for.
+enum class SourcePathState {
+  kNone,           // no key or no text value
+  kFolderMissing,  // names a folder that does not exist (now)
+  kUsable,         // out holds it, with a trailing backslash; it is now the current folder
+};
+SourcePathState ReadSourcePath(char* out, size_t capacity);
+
+// Empties "SourcePath", so that Windows stops asking for a folder that is gone.
+void ClearSourcePath();
+
+// Copies each named file from fromFolder to toFolder under the same name
+// (attributes of an existing target set to normal first).
+void CopyListedFiles(const char* fromFolder, const char* const* names, int count, const char* toFolder);
 
 // Adds the short form of folder (no trailing backslash) to
 // ".DEFAULT\InstallLocationsMRU", first in "MRUList"; nothing when it is

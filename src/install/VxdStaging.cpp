@@ -8,7 +8,6 @@
 #include "install/StagingSteps.h"
 #include "launcher/LauncherDialog.h"
 #include "platform/Files.h"
-#include "platform/Handles.h"
 #include "platform/Str.h"
 #include "platform/System.h"
 
@@ -16,7 +15,6 @@ namespace {
 
 const char kVxdStagingFolder[] = "C:\\Program Files\\Trequa\\WIN_9x\\";
 const char kVxdStagingFolderNoBackslash[] = "C:\\Program Files\\Trequa\\WIN_9x";
-const char kSetupKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Setup";
 
 // The system files of Windows 98 SE that are saved for the driver.
 const char* const kSavedSystemFiles[] = {"kscloskf.ax", "ksdata.ax",    "ksinterf.ax",  "ksproxy.ax",
@@ -32,29 +30,12 @@ struct VxdRun {
   platform::PathList infCopies;
 };
 
-// Reads the Windows setup source folder. One that no longer exists (a
-// CD-ROM drive letter that changed) is emptied in the registry, so that
-// Windows stops asking for it.
+// A setup source folder that no longer exists (a CD-ROM drive letter that
+// changed) is emptied in the registry, so that Windows stops asking for it.
 void FindSourcePath(VxdRun& run) {
-  run.sourcePath[0] = '\0';
-  platform::RegKey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSetupKey, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS) return;
-  DWORD type = 0;
-  DWORD size = sizeof run.sourcePath - 1;
-  if (RegQueryValueExA(key.Get(), "SourcePath", nullptr, &type, reinterpret_cast<BYTE*>(run.sourcePath), &size) !=
-          ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    run.sourcePath[0] = '\0';
-    return;
-  }
-  run.sourcePath[size < sizeof run.sourcePath ? size : sizeof run.sourcePath - 1] = '\0';
-  if (run.sourcePath[0] != '\0' && platform::FolderCanBeMadeCurrent(run.sourcePath) &&
-      str::EnsureTrailingBackslash(run.sourcePath, sizeof run.sourcePath)) {
-    run.launcher->sourcePathUsable = 1;
-    return;
-  }
-  run.sourcePath[0] = '\0';
-  RegSetValueExA(key.Get(), "SourcePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+  SourcePathState state = ReadSourcePath(run.sourcePath, sizeof run.sourcePath);
+  if (state == SourcePathState::kUsable) run.launcher->sourcePathUsable = 1;
+  if (state == SourcePathState::kFolderMissing) ClearSourcePath();
 }
 
 bool SourceFolderPlus(const VxdRun& run, const char* relative, char* out) {
@@ -159,13 +140,7 @@ void SaveWin98SeSystemFiles(const VxdRun& run) {
     return;
   }
   platform::CreateFolder(precopy);
-  for (const char* name : kSavedSystemFiles) {
-    char source[kPathCapacity];
-    char target[kPathCapacity];
-    if (platform::JoinPath(source, system, name) && platform::JoinPath(target, precopy, name)) {
-      platform::CopyOver(source, target, false);
-    }
-  }
+  CopyListedFiles(system, kSavedSystemFiles, sizeof kSavedSystemFiles / sizeof kSavedSystemFiles[0], precopy);
   for (const char* name : kSavedSystemFiles) {
     char source[kPathCapacity];
     char target[kPathCapacity];

@@ -7,7 +7,6 @@
 #include "install/StagingSteps.h"
 #include "launcher/StateFile.h"
 #include "platform/Files.h"
-#include "platform/Handles.h"
 #include "platform/Str.h"
 #include "platform/System.h"
 
@@ -73,26 +72,7 @@ void ReadPackageNames(Run& run) {
 }
 
 void FindSourcePath(Run& run) {
-  run.copyToSourcePath = 0;
-  run.sourcePath[0] = '\0';
-  platform::RegKey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", 0, KEY_ALL_ACCESS,
-                    key.Receive()) != ERROR_SUCCESS) {
-    return;
-  }
-  DWORD type = 0;
-  DWORD size = sizeof run.sourcePath - 1;
-  if (RegQueryValueExA(key.Get(), "SourcePath", nullptr, &type, reinterpret_cast<BYTE*>(run.sourcePath), &size) !=
-          ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    run.sourcePath[0] = '\0';
-    return;
-  }
-  run.sourcePath[size < sizeof run.sourcePath ? size : sizeof run.sourcePath - 1] = '\0';
-  if (run.sourcePath[0] != '\0' && platform::FolderCanBeMadeCurrent(run.sourcePath) &&
-      str::EnsureTrailingBackslash(run.sourcePath, sizeof run.sourcePath)) {
-    run.copyToSourcePath = 1;
-  }
+  run.copyToSourcePath = ReadSourcePath(run.sourcePath, sizeof run.sourcePath) == SourcePathState::kUsable ? 1 : 0;
 }
 
 void ChooseDriverSourceFolder(Run& run) {
@@ -224,20 +204,10 @@ void RedirectWin98SeInfFiles(const Run& run, const char* quoted, const char* var
 
 void PrecopySystemFiles(const Run& run) {
   platform::CreateFolder(run.folders.precopy);
-  for (const char* name : kPrecopyFiles) {
-    char source[kPathCapacity];
-    char target[kPathCapacity];
-    if (platform::JoinPath(source, run.folders.system, name) && platform::JoinPath(target, run.folders.precopy, name)) {
-      platform::CopyOver(source, target, false);
-    }
-  }
-  for (const char* name : kStagedSystemFiles) {
-    char source[kPathCapacity];
-    char target[kPathCapacity];
-    if (platform::JoinPath(source, run.folders.system, name) && platform::JoinPath(target, kWdmStagingFolder, name)) {
-      platform::CopyOver(source, target, false);
-    }
-  }
+  CopyListedFiles(run.folders.system, kPrecopyFiles, sizeof kPrecopyFiles / sizeof kPrecopyFiles[0],
+                  run.folders.precopy);
+  CopyListedFiles(run.folders.system, kStagedSystemFiles, sizeof kStagedSystemFiles / sizeof kStagedSystemFiles[0],
+                  kWdmStagingFolder);
 }
 
 void StageWin98SeExtras(const Run& run) {
