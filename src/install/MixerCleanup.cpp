@@ -24,15 +24,17 @@ void DeleteProgramFile(const char* windows, const char* name) {
   DeleteFileA(path);
 }
 
-// Only a 4-byte value is the tray's flag word; a value of another size is not
-// rewritten (writing 4 bytes over it would corrupt it).
+// Only a 4-byte binary or number value is the tray's flag word; a value of
+// another size or type is not rewritten (4 bytes written over it would
+// corrupt it).
 void SetVolumeIndicator(HKEY root, const char* path, bool on) {
   platform::RegKey key;
   if (RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, key.Receive()) != ERROR_SUCCESS) return;
   DWORD type = 0;
   BYTE data[4];
   DWORD size = sizeof data;
-  if (RegQueryValueExA(key.Get(), "Services", nullptr, &type, data, &size) != ERROR_SUCCESS || size != sizeof data) {
+  if (RegQueryValueExA(key.Get(), "Services", nullptr, &type, data, &size) != ERROR_SUCCESS || size != sizeof data ||
+      (type != REG_BINARY && type != REG_DWORD)) {
     return;
   }
   DWORD services = data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<DWORD>(data[3]) << 24);

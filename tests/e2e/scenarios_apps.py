@@ -48,6 +48,12 @@ CANDIDATE_ROWS = [
     ("apps_nt4_folder", "nt40", "", ["NT40\\app\\Setup.exe"], "NT40\\app\\Setup.exe"),
     ("apps_2000_applications_folder", "win2k", "", ["Applications\\Setup.exe"], "Applications\\Setup.exe"),
     ("apps_xp", "winxp", "", ["XP-2K-ME\\app\\Setup.exe", "Applications\\Setup.exe"], "XP-2K-ME\\app\\Setup.exe"),
+    ("apps_98se_vxd_falls_back_to_w2k_me", "win98", "", ["W2K-ME\\app\\Setup.exe"], "W2K-ME\\app\\Setup.exe"),
+    ("apps_95_win_me_folder", "win95", "", ["Win_ME\\app\\Setup.exe", "Applications\\Setup.exe"],
+     "Win_ME\\app\\Setup.exe"),
+    ("apps_nt4_win_nt40_folder", "nt40", "", ["Win_NT40\\app\\Setup.exe", "NT40\\app\\Setup.exe"],
+     "Win_NT40\\app\\Setup.exe"),
+    ("apps_nt4_applications_folder", "nt40", "", ["Applications\\Setup.exe"], "Applications\\Setup.exe"),
 ]
 
 
@@ -166,6 +172,54 @@ def apps_with_an_uninstall_command_of_259_characters(m):
     assert runs and runs[0]["command_line"] == command + " -a", runs
     started_setup(m)
     assert not m.wait_window(LAUNCHER, 100)
+
+
+@scenario(version="winme")
+def apps_with_an_uninstaller_that_cannot_start(m):
+    suite_disc(m, ["Win_ME\\app\\Setup.exe"])
+    hardware(m)
+    m.add_reg("system", UNINSTALL_1, {"UninstallString": "C:\\Program Files\\Quavelo\\Gone.exe"})
+    m.start("/AP")
+    assert m.wait_exit() == 0
+    started_setup(m)
+
+
+def _deep_disc(m, folder_length):
+    """A disc copied into a folder whose path (with C:\\ and the final
+    backslash) has folder_length characters."""
+    parts, length = [], len("C:\\")
+    while length < folder_length:
+        part = "d" * min(60, folder_length - length - 1)
+        parts.append(part)
+        length += len(part) + 1
+    folder = m.prefix / "drive_c" / "/".join(parts)
+    folder.mkdir(parents=True)
+    m.drive("d", folder)
+    m.disc = folder
+    return "C:\\" + "\\".join(parts) + "\\"
+
+
+@scenario(version="win2k")
+def apps_candidate_path_that_just_fits(m):
+    windows_folder = _deep_disc(m, 236)  # with "Applications\\Setup.exe": 258 characters
+    suite_disc(m, ["Applications\\Setup.exe"])
+    hardware(m, nt=True)
+    m.start("/AP", program=windows_folder + "Setup.exe")
+    assert m.wait_exit() == 0
+    assert started_setup(m)["command_line"] == f'"{windows_folder}Applications\\Setup.exe"'
+
+
+@scenario(version="win2k")
+def apps_candidate_path_too_long_is_not_cut(m):
+    windows_folder = _deep_disc(m, 245)  # with "Applications\\Setup.exe": 267 characters
+    suite_disc(m, ["Applications\\Setup.exe"])
+    hardware(m, nt=True)
+    m.start("/AP", program=windows_folder + "Setup.exe")
+    message = f"Setup||{NO_SETUP_PROGRAM}"
+    assert m.wait_window(message), "no message for a setup program beyond the path limit"
+    m.key(message, VK_ESCAPE)
+    assert m.wait_exit() == 0
+    assert not m.records("Setup.exe")
 
 
 # ---------------------------------------------------------------- the combined command

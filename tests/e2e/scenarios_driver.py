@@ -245,8 +245,11 @@ def architecture_dialog_on_me_choose_vxd(m):
     m.click(title, 1004)  # VxD, then OK
     m.click(title, IDOK)
     assert m.wait_window(RESTART), "the VxD branch did not end with the restart prompt"
+    wininit = pending_restart_work(m)
     m.key(RESTART, VK_ESCAPE)
     assert m.wait_exit() == 0
+    m.shutdown()
+    assert wininit.exists(), "Escape in the restart prompt restarted Windows"
     assert not m.records("WinMeDrv.dat"), "the WDM program was started after choosing VxD"
     assert not m.exists(STAGING), "the WDM package was staged after choosing VxD"
 

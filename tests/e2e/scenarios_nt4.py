@@ -63,7 +63,11 @@ def run_driver_command(m, disabled=()):
 def nt4_chip_driver_installed_directly(m):
     chip_disc(m)
     nt4_machine(m, {"wave": "wdmaud.drv", "midimapper": "midimap.dll"})
+    old_driver = m.host_path("C:\\windows\\system32\\tq-pci.dll")  # an earlier copy, read-only
+    old_driver.write_bytes(b"old driver")
+    os.chmod(old_driver, 0o444)
     launcher = run_driver_command(m)
+    assert m.read_bytes("C:\\windows\\system32\\tq-pci.dll") != b"old driver", "a read-only target was not replaced"
     for path in ("C:\\windows\\system32\\tq-pci.dll", "C:\\windows\\system32\\drivers\\tqpci.sys",
                  "C:\\windows\\TQUninst.exe", "C:\\windows\\system32\\SwSyn32.dll", "C:\\windows\\system32\\Table.dat",
                  "C:\\windows\\system32\\Wave.dat"):

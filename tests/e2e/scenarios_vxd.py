@@ -105,7 +105,7 @@ def expect_old_files_retired(m):
     deleted = ["INF\\OTHER\\OEM5.INF", "INF\\OTHER\\OEM5.PNF", "INF\\OEM2.INF", "INF\\OEM2.PNF", "INF\\TQPCI.INF",
                "INF\\TQPCI.PNF", "SYSTEM\\TQMPU.EXE", "SYSTEM\\TQAUDIO.OLD", "SYSTEM\\PARSEDLS.EXE",
                "SYSTEM\\4316VXD.OLD", "SYSTEM32\\DRIVERS\\TQPCI.SYS", "INF\\CATALOG\\tqaudio.CAT"]
-    kept = ["INF\\OTHER\\OEM6.INF", "INF\\OEM3.INF", "SYSTEM\\SB16.DRV", "SYSTEM\\TQAUDIO.VXD", "SYSTEM\\A3D.DLL"]
+    kept = ["INF\\OTHER\\OEM6.INF", "INF\\OTHER\\OEM7.INF", "INF\\OEM3.INF", "SYSTEM\\SB16.DRV", "SYSTEM\\TQAUDIO.VXD", "SYSTEM\\A3D.DLL"]
     for name in deleted:
         assert not m.exists(f"C:\\windows\\{name}"), f"not deleted: {name}"
     for name in kept:
@@ -234,9 +234,16 @@ def vxd_on_me_without_devices_keeps_the_registrations(m):
     m.pci(CHIP_MACHINE)
     m.add_reg("system", r"System\CurrentControlSet\Services\Class\MEDIA\0003", {"DriverDesc": "TQI4716 Audio"})
     m.add_reg("system", r"Software\Classes\Audio3D", {"": "Trequa Audio3D"})
+    # Tray flags of the wrong type and of the wrong size stay as they are.
+    tray = r"Software\Microsoft\Windows\CurrentVersion\Applets\Systray"
+    m.add_reg("user", tray, {"Services": "abc"})
+    with open(m.prefix / "userdef.reg", "a") as f:
+        f.write(f"\n[{tray.replace(chr(92), chr(92) * 2)}] 1700000000\n\"Services\"=hex:1f,00\n")
     m.start()
     click_driver_and_answer_restart(m, "no")
     m.shutdown()
+    assert m.registry("user").value(tray, "Services") == "abc"
+    assert m.registry("userdef").value(tray, "Services") == "hex:1f,00"
     system = m.registry()
     assert not system.has_key(r"System\CurrentControlSet\Services\Class\MEDIA\0003"), "the instance was not removed"
     assert system.has_key(r"Software\Classes\Audio3D"), "registrations removed without any device key"
