@@ -9,7 +9,9 @@
 #include "install/DriverRules.h"
 #include "install/InfJackPatch.h"
 
-class LauncherDialog : public framework::Dialog {
+// The launcher's own Windows classification (isWin95 ... isWinXP, same rules
+// as start-up) is its OsClass part.
+class LauncherDialog : public framework::Dialog, public OsClass {
  public:
   explicit LauncherDialog(HWND parent);
 
@@ -18,8 +20,6 @@ class LauncherDialog : public framework::Dialog {
   void OnInstallDeviceDriver();
   void OnInstallApplications();
 
-  // The launcher's own Windows classification (same rules as start-up).
-  int isWin95 = 0, isWin98 = 0, isWinME = 0, isNT4 = 0, isNT5 = 0, isWin98SE = 0, isWinXP = 0;
   char sourceFolder[kPathCapacity] = "";
   // Copies of the "setup.ini" options.
   int DriverOnly = 0;
@@ -66,7 +66,7 @@ class LauncherDialog : public framework::Dialog {
   void RestrictButtonsForCodecDisc();
 
   // The driver command and its steps.
-  OsClass Os() const;
+  const OsClass& Os() const { return *this; }
   ArchitectureOptions Architecture() const;
   bool NoRebootRequested() const;
   bool AskArchitecture(int& useVxd);

@@ -13,7 +13,6 @@
 #include "platform/Files.h"
 #include "platform/Str.h"
 #include "platform/System.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -22,18 +21,6 @@ const int kWebSetupWeb = 1;
 const int kWebSetupResume = 2;
 
 }  // namespace
-
-OsClass LauncherDialog::Os() const {
-  OsClass os;
-  os.isWin95 = isWin95;
-  os.isWin98 = isWin98;
-  os.isWin98SE = isWin98SE;
-  os.isWinME = isWinME;
-  os.isNT4 = isNT4;
-  os.isNT5 = isNT5;
-  os.isWinXP = isWinXP;
-  return os;
-}
 
 ArchitectureOptions LauncherDialog::Architecture() const {
   ArchitectureOptions options;
@@ -51,14 +38,7 @@ bool LauncherDialog::NoRebootRequested() const { return HasSwitch(commandLine, "
 
 void LauncherDialog::CopyInstallContext() {
   const InstallContext& context = TheSetupApp().Context();
-  OsClass os = ClassifyRunningWindows();
-  isWin95 = os.isWin95;
-  isWin98 = os.isWin98;
-  isWinME = os.isWinME;
-  isNT4 = os.isNT4;
-  isNT5 = os.isNT5;
-  isWin98SE = os.isWin98SE;
-  isWinXP = os.isWinXP;
+  static_cast<OsClass&>(*this) = ClassifyRunningWindows();
   str::Copy(sourceFolder, sizeof sourceFolder, context.sourceFolder);
   DriverOnly = context.DriverOnly;
   WindowsMEDriverAskUser = context.WindowsMEDriverAskUser;

@@ -9,10 +9,6 @@ namespace platform {
 // has no ntdll in a program's address space, so the test is safe there.
 bool IsRunningUnderWine();
 
-// Value of an environment variable into out[capacity]; false (out empty) when
-// it is not set, is empty or does not fit.
-bool GetEnvironmentText(const char* name, char* out, size_t capacity);
-
 bool FolderExists(const char* path);
 
 // A file is present when it can be opened for reading.
